@@ -7,7 +7,7 @@
 set -euo pipefail
 
 run_packages=(g++ make cmake ninja-build qt6-base-dev qt6-qpa-plugins fonts-liberation)
-test_packages=(googletest libgtest-dev xvfb xauth xdotool openbox x11-utils imagemagick)
+test_packages=(googletest libgtest-dev xvfb xauth xdotool openbox x11-utils imagemagick locales)
 art_packages=(fonts-noto-color-emoji)
 
 case "${1:-run}" in
@@ -17,17 +17,27 @@ case "${1:-run}" in
   *) echo "usage: $0 run|test|art" >&2; exit 2 ;;
 esac
 
+# The tests read numbers under a German locale, where the decimal separator is a comma.
+ensure_german_locale() {
+  [ "${1}" = run ] && return 0
+  locale -a 2>/dev/null | grep -qix 'de_DE.utf8' && return 0
+  echo "Generating the de_DE.UTF-8 locale"
+  "${as_root[@]}" localedef -i de_DE -f UTF-8 de_DE.UTF-8
+}
+
+as_root=()
+[ "$(id -u)" -eq 0 ] || as_root=(sudo)
+
 missing=()
 for package in "${wanted[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
     missing+=("$package")
   fi
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
-
-echo "Installing missing packages: ${missing[*]}"
-as_root=()
-[ "$(id -u)" -eq 0 ] || as_root=(sudo)
-export DEBIAN_FRONTEND=noninteractive
-"${as_root[@]}" apt-get update -qq
-"${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing missing packages: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  "${as_root[@]}" apt-get update -qq
+  "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+ensure_german_locale "${1:-run}"
