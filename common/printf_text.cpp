@@ -1,12 +1,9 @@
 // printf-style composition of the game's messages.
 #include "printf_text.h"
 
-#include <cstdarg>
 #include <cstdio>
 
-std::string printf_text(const char* format, ...) {
-  va_list args;
-  va_start(args, format);
+std::string vprintf_text(const char* format, va_list args) {
   va_list measuring;
   va_copy(measuring, args);
   const int length = std::vsnprintf(nullptr, 0, format, measuring);
@@ -17,6 +14,13 @@ std::string printf_text(const char* format, ...) {
     // The buffer of a std::string always has room for the terminating zero.
     std::vsnprintf(text.data(), text.size() + 1, format, args);
   }
+  return text;
+}
+
+std::string printf_text(const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  std::string text = vprintf_text(format, args);
   va_end(args);
   return text;
 }
