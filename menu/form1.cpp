@@ -74,16 +74,14 @@ Form1::~Form1() = default;
 
 void Form1::BindControlEvents() {
   for (const ExerciseEntry& entry : ExerciseCatalogue::all_entries()) {
-    WCommandButton* exercise_button = button(entry.button);
-    const auto id =
-        exercise_button->ClickEvent.Add([this, entry] { return cb_exercise_click(entry); });
-    click_handlers_.emplace_back(exercise_button, id);
+    button(entry.button)->ClickEvent.Add([this, entry] { return cb_exercise_click(entry); });
   }
 }
 
 void Form1::UnbindControlEvents() {
-  for (const auto& [exercise_button, id] : click_handlers_) exercise_button->ClickEvent.Remove(id);
-  click_handlers_.clear();
+  for (const ExerciseEntry& entry : ExerciseCatalogue::all_entries()) {
+    button(entry.button)->ClickEvent.RemoveAll();
+  }
 }
 
 void Form1::OnFormCreated() {
@@ -101,7 +99,20 @@ void Form1::SetDescriptions() {
 
 bool Form1::cb_exercise_click(const ExerciseEntry& entry) {
   hand_off_.write_variant(entry.variant);
-  // The exercise windows join here as their families are built; until then a choice
-  // only hands its variant over.
+  open_exercise(entry.form);
   return false;
+}
+
+void Form1::open_exercise(ExerciseForm form) {
+  // A window that is open already stays as it is: creating it again fails, unseen.
+  switch (form) {
+    case ExerciseForm::Form2:
+      form2_->Create(this);
+      break;
+    case ExerciseForm::Form3:
+    case ExerciseForm::Form4:
+    case ExerciseForm::Form5:
+      // These families' windows are not built yet: the choice only hands its variant over.
+      break;
+  }
 }

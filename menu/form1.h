@@ -1,9 +1,6 @@
 // Form1: the main menu, from which the player chooses one of the fifteen exercises.
 #pragma once
 
-#include <utility>
-#include <vector>
-
 #include "exercise_catalogue.h"
 #include "form1_base.h"
 
@@ -23,6 +20,5 @@ class Form1 : public __Form1_Base {
 
   // Any exercise button: hand the variant over, then open the exercise's window.
   bool cb_exercise_click(const ExerciseEntry& entry);
-
-  std::vector<std::pair<WCommandButton*, WEvent<>::HandlerId>> click_handlers_;
+  void open_exercise(ExerciseForm form);
 };

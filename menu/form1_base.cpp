@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "id_form1.h"
+#include "wcontrol_slot.h"
 
 namespace {
 
@@ -16,11 +17,7 @@ constexpr int kBannerBitmap = 100;
 constexpr int kPictureBitmap = 101;
 
 template <typename Control>
-struct ControlSlot {
-  int id;
-  const char* name;
-  std::unique_ptr<Control> __Form1_Base::*member;
-};
+using ControlSlot = WControlSlot<__Form1_Base, Control>;
 
 constexpr std::array<ControlSlot<WCommandButton>, 15> kButtons{{
     {103, "cb_1", &__Form1_Base::cb_1},
@@ -81,7 +78,7 @@ bool __Form1_Base::Create(WForm* owner) {
 
 WCommandButton* __Form1_Base::button(std::string_view name) const {
   for (const auto& slot : kButtons) {
-    if (name == slot.name) return (this->*slot.member).get();
+    if (name == slot.name) return slot.get(*this);
   }
   return nullptr;
 }
@@ -113,26 +110,25 @@ bool __Form1_Base::OnDestroy() {
 }
 
 void __Form1_Base::CreateControls() {
-  ForEachSlot([this](const auto& slot) {
-    using Control = typename std::remove_reference_t<decltype(this->*slot.member)>::element_type;
-    this->*slot.member = std::make_unique<Control>();
-  });
+  ForEachSlot([this](const auto& slot) { slot.create(*this); });
+  form2_ = std::make_unique<Form2>(hand_off_);
 }
 
 void __Form1_Base::AttachControls() {
-  ForEachSlot([this](const auto& slot) { (this->*slot.member)->Attach(*this, slot.id); });
+  ForEachSlot([this](const auto& slot) { slot.attach(*this); });
 }
 
 void __Form1_Base::DecorateControls() {
   pictb_1->SetBitmap(WBitmap(kBannerBitmap));
   pictb_2->SetBitmap(WBitmap(kPictureBitmap));
-  for (const auto& slot : kButtons) (this->*slot.member)->SetPushed(false);
-  for (const auto& slot : kLabels) (this->*slot.member)->SetForeColor(kDescriptionText);
-  ForEachSlot([this](const auto& slot) { (this->*slot.member)->SetName(slot.name); });
+  for (const auto& slot : kButtons) slot.of(*this).SetPushed(false);
+  for (const auto& slot : kLabels) slot.of(*this).SetForeColor(kDescriptionText);
 }
 
 void __Form1_Base::DeleteControls() {
-  ForEachSlot([this](const auto& slot) { (this->*slot.member).reset(); });
+  ForEachSlot([this](const auto& slot) { slot.remove(*this); });
+  // Their windows, owned by the menu's, are gone already.
+  form2_.reset();
 }
 
 void __Form1_Base::SetTabOrder() {

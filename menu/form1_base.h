@@ -4,6 +4,7 @@
 #include <memory>
 #include <string_view>
 
+#include "form2.h"
 #include "variant_hand_off.h"
 #include "wcontrols.h"
 #include "wform.h"
@@ -20,6 +21,7 @@ class __Form1_Base : public WModelessDialog {
   std::unique_ptr<WPictureBox> pictb_1, pictb_2;
   std::unique_ptr<WCommandButton> cb_1, cb_2, cb_3, cb_4, cb_5, cb_6, cb_7, cb_8, cb_9, cb_10;
   std::unique_ptr<WRichTextBox> rtb_zs;
+  std::unique_ptr<Form2> form2_;  // the number and letter path
   std::unique_ptr<WCommandButton> cb_12, cb_13;
   std::unique_ptr<WLabel> label_1, label_2, label_3, label_4, label_5;
   std::unique_ptr<WCommandButton> cb_11;

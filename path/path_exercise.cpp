@@ -28,8 +28,8 @@ std::optional<PathArrangement> PathExercise::arrangement(int layout) const {
   const std::optional<PathLayoutRow> row = PathLayouts::find(variant_->layout_group, layout);
   if (!row) return std::nullopt;
   PathArrangement placements;
-  placements.reserve(static_cast<std::size_t>(row->slots));
-  for (int slot = 1; slot <= row->slots; ++slot) {
+  placements.reserve(static_cast<std::size_t>(row->slot_count));
+  for (int slot = 1; slot <= row->slot_count; ++slot) {
     placements.push_back({slot, row->cells[index_of(slot)]});
   }
   return placements;

@@ -6,11 +6,11 @@
 
 #include "path_variant.h"
 
-// One arrangement: for slots 1 .. `slots` in order, the cell shown in that slot.
+// One arrangement: for slots 1 .. `slot_count` in order, the cell shown in that slot.
 struct PathLayoutRow {
   PathGroup group;
   int layout;  // 1, 2 or 3
-  int slots;   // N of the variants of this group; later entries of `cells` are unused
+  int slot_count;  // N of the variants of this group; later entries of `cells` are unused
   std::array<int, path_cell_count> cells;
 };
 

@@ -31,7 +31,7 @@ TEST(PathLayoutsTest, EveryRowIsAPermutationOfTheCellsOfItsGroup) {
     SCOPED_TRACE(testing::Message()
                  << "group " << static_cast<int>(row.group) << " layout " << row.layout);
     const int cells = cells_of_group(row.group);
-    ASSERT_EQ(row.slots, cells);
+    ASSERT_EQ(row.slot_count, cells);
     std::vector<int> shown(row.cells.begin(), row.cells.begin() + cells);
     std::ranges::sort(shown);
     std::vector<int> one_to_n(static_cast<std::size_t>(cells));
