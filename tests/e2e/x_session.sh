@@ -62,6 +62,28 @@ click_in_window() {
   xdotool mousemove --window "$1" "$2" "$3" click 1
 }
 
+# exercise_window: the id of the visible exercise window (any of the program's windows but
+# the menu and the welcome message).
+exercise_window() {
+  local window name
+  for window in $(xdotool search --onlyvisible --class denkfalke 2>/dev/null); do
+    name=$(xdotool getwindowname "$window")
+    [ "$name" = "Denkfalke 07" ] || [ "$name" = "WARNUNG!!!" ] || { echo "$window"; return 0; }
+  done
+  return 1
+}
+
+no_exercise_window() { ! exercise_window; }
+
+# Pixels of a dialog-unit position (4 units across are 6 px, 8 units down are 13 px).
+du_x() { echo $((($1 * 6 + 2) / 4)); }
+du_y() { echo $((($1 * 13 + 4) / 8)); }
+
+# click_du WINDOW X Y W H: a left click in the middle of a control placed in dialog units.
+click_du() {
+  click_in_window "$1" $(($(du_x "$2") + $(du_x "$4") / 2)) $(($(du_y "$3") + $(du_y "$5") / 2))
+}
+
 # click_close_box WINDOW: a left click on the close box of the window manager's title bar.
 click_close_box() {
   local frame frame_x frame_y frame_width client_y title_height
