@@ -13,7 +13,8 @@ Form2::~Form2() = default;
 
 void Form2::BindControlEvents() {
   for (int k = 1; k <= path_cell_count; ++k) {
-    cell(k)->LeftButtonDownEvent.Add([this, k](const WMouseEvent&) { return cell_left_button_down(k); });
+    cell(k)->LeftButtonDownEvent.Add(
+        [this, k](const WMouseEvent&) { return cell_left_button_down(k); });
   }
   cb_start->ClickEvent.Add([this] { return cb_start_click(); });
   cb_farbe->ClickEvent.Add([this] { return cb_farbe_click(); });
@@ -49,7 +50,8 @@ void Form2::take_hand_off() {
   const auto text = hand_off_.read_variant();
   if (!text) return;
   rtb_zs->SetText(WString(*text));
-  if (const auto variant = exercise_.select_variant(rtb_zs->GetText().str())) show_variant(*variant);
+  if (const auto variant = exercise_.select_variant(rtb_zs->GetText().str()))
+    show_variant(*variant);
 }
 
 void Form2::show_variant(const PathVariant& variant) {

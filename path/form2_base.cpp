@@ -22,16 +22,20 @@ using F = __Form2_Base;
 
 // Cell k is kCells[k - 1]; the template ids skip the two hidden buttons and Start.
 constexpr std::array<ControlSlot<WLabel>, 28> kCells{{
-    {102, "label_1", &F::label_1},   {103, "label_2", &F::label_2},   {104, "label_3", &F::label_3},
-    {105, "label_4", &F::label_4},   {106, "label_5", &F::label_5},   {107, "label_6", &F::label_6},
-    {108, "label_7", &F::label_7},   {109, "label_8", &F::label_8},   {110, "label_9", &F::label_9},
-    {111, "label_10", &F::label_10}, {112, "label_11", &F::label_11}, {113, "label_12", &F::label_12},
-    {114, "label_13", &F::label_13}, {115, "label_14", &F::label_14}, {116, "label_15", &F::label_15},
-    {117, "label_16", &F::label_16}, {118, "label_17", &F::label_17}, {119, "label_18", &F::label_18},
-    {120, "label_19", &F::label_19}, {121, "label_20", &F::label_20}, {124, "label_21", &F::label_21},
-    {125, "label_22", &F::label_22}, {126, "label_23", &F::label_23}, {127, "label_24", &F::label_24},
-    {128, "label_25", &F::label_25}, {129, "label_26", &F::label_26}, {130, "label_27", &F::label_27},
-    {131, "label_28", &F::label_28},
+    {102, "label_1", &F::label_1},   {103, "label_2", &F::label_2},
+    {104, "label_3", &F::label_3},   {105, "label_4", &F::label_4},
+    {106, "label_5", &F::label_5},   {107, "label_6", &F::label_6},
+    {108, "label_7", &F::label_7},   {109, "label_8", &F::label_8},
+    {110, "label_9", &F::label_9},   {111, "label_10", &F::label_10},
+    {112, "label_11", &F::label_11}, {113, "label_12", &F::label_12},
+    {114, "label_13", &F::label_13}, {115, "label_14", &F::label_14},
+    {116, "label_15", &F::label_15}, {117, "label_16", &F::label_16},
+    {118, "label_17", &F::label_17}, {119, "label_18", &F::label_18},
+    {120, "label_19", &F::label_19}, {121, "label_20", &F::label_20},
+    {124, "label_21", &F::label_21}, {125, "label_22", &F::label_22},
+    {126, "label_23", &F::label_23}, {127, "label_24", &F::label_24},
+    {128, "label_25", &F::label_25}, {129, "label_26", &F::label_26},
+    {130, "label_27", &F::label_27}, {131, "label_28", &F::label_28},
 }};
 
 constexpr std::array<ControlSlot<WCommandButton>, 3> kButtons{{
@@ -75,7 +79,9 @@ __Form2_Base::__Form2_Base() {
 
 __Form2_Base::~__Form2_Base() = default;
 
-bool __Form2_Base::Create(WForm* owner) { return WForm::Create(ID_Form2, owner); }
+bool __Form2_Base::Create(WForm* owner) {
+  return WForm::Create(ID_Form2, owner);
+}
 
 WLabel* __Form2_Base::cell(int k) const {
   if (k < 1 || k > static_cast<int>(kCells.size())) return nullptr;
@@ -98,7 +104,9 @@ bool __Form2_Base::OnCreate() {
   return false;
 }
 
-bool __Form2_Base::OnClose() { return CloseWindow(); }
+bool __Form2_Base::OnClose() {
+  return CloseWindow();
+}
 
 bool __Form2_Base::OnDestroy() {
   UnbindControlEvents();

@@ -9,7 +9,7 @@
 // One arrangement: for slots 1 .. `slot_count` in order, the cell shown in that slot.
 struct PathLayoutRow {
   PathGroup group;
-  int layout;  // 1, 2 or 3
+  int layout;      // 1, 2 or 3
   int slot_count;  // N of the variants of this group; later entries of `cells` are unused
   std::array<int, path_cell_count> cells;
 };

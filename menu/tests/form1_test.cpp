@@ -144,10 +144,46 @@ TEST_F(Form1Test, EveryExerciseButtonWritesItsDigitToTheHandOffFile) {
   }
 }
 
-TEST_F(Form1Test, ClosingTheMenuTearsDownItsControls) {
+TEST_F(Form1Test, APathButtonOpensThePathWindowInFrontOfTheMenuWithItsVariant) {
   OpenMenu();
+  QTest::mouseClick(form.cb_12->native(), Qt::LeftButton);
+
+  ASSERT_TRUE(form.form2_->HasWindow());
+  QWidget* path_window = form.form2_->native();
+  EXPECT_EQ(path_window->parentWidget(), form.native());
+  EXPECT_TRUE(path_window->isVisible());
+  EXPECT_EQ(form.form2_->label_titel->GetText(), WString("Zahlenstraße 3"));
+
+  // A second choice while it is open rewrites the file and changes nothing on screen.
+  QTest::mouseClick(form.cb_2->native(), Qt::LeftButton);
+  EXPECT_EQ(HandOffFile(), "2");
+  EXPECT_EQ(form.form2_->native(), path_window);
+  EXPECT_EQ(form.form2_->label_titel->GetText(), WString("Zahlenstraße 3"));
+
+  // Closed and chosen again, it opens with the new choice.
+  path_window->close();
+  EXPECT_FALSE(form.form2_->HasWindow());
+  QTest::mouseClick(form.cb_2->native(), Qt::LeftButton);
+  EXPECT_EQ(form.form2_->label_titel->GetText(), WString("Buchstabenstraße 1"));
+}
+
+TEST_F(Form1Test, ClosingTheMenuClosesTheExerciseWindowsAndTearsDownItsControls) {
+  OpenMenu();
+  QTest::mouseClick(form.cb_1->native(), Qt::LeftButton);
+  ASSERT_TRUE(form.form2_->HasWindow());
+
   form.native()->close();
   EXPECT_FALSE(form.HasWindow());
+  EXPECT_EQ(form.form2_, nullptr);
   EXPECT_EQ(form.cb_1, nullptr);
   EXPECT_EQ(form.label_6, nullptr);
+}
+
+TEST_F(Form1Test, AFailedWriteOfTheHandOffStillOpensTheChosenVariant) {
+  // A directory named like the hand-off file cannot be replaced by the file.
+  fs::create_directory("z.txt");
+  OpenMenu();
+  QTest::mouseClick(form.cb_4->native(), Qt::LeftButton);
+  ASSERT_TRUE(form.form2_->HasWindow());
+  EXPECT_EQ(form.form2_->label_titel->GetText(), WString("Buchstabenstraße 2"));
 }

@@ -2,12 +2,11 @@
 // as real mouse presses, the time count driven by the test, the result and closing.
 #include "form2.h"
 
-#include <QTest>
-#include <QWidget>
-
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <QTest>
+#include <QWidget>
 #include <filesystem>
 #include <string>
 
