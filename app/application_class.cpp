@@ -33,7 +33,7 @@ bool ApplicationClass::OnEnd(WApplicationEventData&) {
 void ApplicationClass::CreateMainForm() {
   main_form_ = std::make_unique<Form1>();
   SetMainForm(main_form_.get());
-  if (!main_form_->Create()) {
+  if (!main_form_->Create(nullptr)) {
     SetMainForm(nullptr);
     main_form_.reset();
   }

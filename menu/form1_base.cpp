@@ -1,9 +1,7 @@
 // The generated part of the main menu form: controls, their names, pictures and colours.
 #include "form1_base.h"
 
-#include <algorithm>
 #include <array>
-#include <vector>
 
 #include "id_form1.h"
 #include "wcontrol_slot.h"
@@ -64,49 +62,17 @@ void ForEachSlot(Visit visit) {
 
 }  // namespace
 
-__Form1_Base::__Form1_Base() {
-  CreateEvent.Add([this] { return OnCreate(); });
-  CloseEvent.Add([this] { return OnClose(); });
-  DestroyEvent.Add([this] { return OnDestroy(); });
-}
+__Form1_Base::__Form1_Base()
+    : WTemplateForm(ID_Form1,
+                    {kIconResource, "8.MS Sans Serif", kMenuBackground, std::nullopt, "Form1"}) {}
 
 __Form1_Base::~__Form1_Base() = default;
-
-bool __Form1_Base::Create(WForm* owner) {
-  return WForm::Create(ID_Form1, owner);
-}
 
 WCommandButton* __Form1_Base::button(std::string_view name) const {
   for (const auto& slot : kButtons) {
     if (name == slot.name) return slot.get(*this);
   }
   return nullptr;
-}
-
-bool __Form1_Base::OnCreate() {
-  CenterWindow();
-  CreateControls();
-  SetIcon(kIconResource);
-  SetFont(WFont("8.MS Sans Serif"));
-  SetBackColor(kMenuBackground);
-  SetName("Form1");
-  AttachControls();
-  DecorateControls();
-  BindControlEvents();
-  SetTabOrder();
-  OnFormCreated();
-  SetVisible(true);
-  return false;
-}
-
-bool __Form1_Base::OnClose() {
-  return CloseWindow();
-}
-
-bool __Form1_Base::OnDestroy() {
-  UnbindControlEvents();
-  DeleteControls();
-  return false;
 }
 
 void __Form1_Base::CreateControls() {
@@ -129,11 +95,4 @@ void __Form1_Base::DeleteControls() {
   ForEachSlot([this](const auto& slot) { slot.remove(*this); });
   // Their windows, owned by the menu's, are gone already.
   form2_.reset();
-}
-
-void __Form1_Base::SetTabOrder() {
-  std::vector<int> ids;
-  ForEachSlot([&ids](const auto& slot) { ids.push_back(slot.id); });
-  std::ranges::sort(ids);
-  SetControlOrder(ids);
 }

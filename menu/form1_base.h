@@ -7,15 +7,12 @@
 #include "form2.h"
 #include "variant_hand_off.h"
 #include "wcontrols.h"
-#include "wform.h"
+#include "wtemplate_form.h"
 
-class __Form1_Base : public WModelessDialog {
+class __Form1_Base : public WTemplateForm {
  public:
   __Form1_Base();
   ~__Form1_Base() override;
-
-  // Creates the menu window from ID_Form1; set-up runs before this returns.
-  bool Create(WForm* owner = nullptr);
 
   // The controls; empty while there is no window.
   std::unique_ptr<WPictureBox> pictb_1, pictb_2;
@@ -32,22 +29,12 @@ class __Form1_Base : public WModelessDialog {
   WCommandButton* button(std::string_view name) const;
 
  protected:
-  // Sets the keyboard and stacking order of the controls: ascending template id.
-  virtual void SetTabOrder();
-  // The derived form's share of set-up and tear-down.
-  virtual void BindControlEvents() = 0;
-  virtual void UnbindControlEvents() = 0;
-  virtual void OnFormCreated() = 0;
-
   // Through which the menu tells the exercise windows their variant.
   VariantHandOff hand_off_;
 
  private:
-  bool OnCreate();
-  bool OnClose();
-  bool OnDestroy();
-  void CreateControls();
-  void AttachControls();
-  void DecorateControls();
-  void DeleteControls();
+  void CreateControls() override;
+  void AttachControls() override;
+  void DecorateControls() override;
+  void DeleteControls() override;
 };

@@ -1,9 +1,7 @@
 // The generated part of the path exercise window: controls, names, fonts and colours.
 #include "form2_base.h"
 
-#include <algorithm>
 #include <array>
-#include <vector>
 
 #include "id_form2.h"
 #include "wcontrol_slot.h"
@@ -71,47 +69,15 @@ void ForEachControlSlot(Visit visit) {
 
 }  // namespace
 
-__Form2_Base::__Form2_Base() {
-  CreateEvent.Add([this] { return OnCreate(); });
-  CloseEvent.Add([this] { return OnClose(); });
-  DestroyEvent.Add([this] { return OnDestroy(); });
-}
+__Form2_Base::__Form2_Base()
+    : WTemplateForm(ID_Form2,
+                    {kIconResource, "8.MS Sans Serif", kPathBackground, std::nullopt, "Form2"}) {}
 
 __Form2_Base::~__Form2_Base() = default;
-
-bool __Form2_Base::Create(WForm* owner) {
-  return WForm::Create(ID_Form2, owner);
-}
 
 WLabel* __Form2_Base::cell(int k) const {
   if (k < 1 || k > static_cast<int>(kCells.size())) return nullptr;
   return kCells[static_cast<std::size_t>(k - 1)].get(*this);
-}
-
-bool __Form2_Base::OnCreate() {
-  CenterWindow();
-  CreateControls();
-  SetIcon(kIconResource);
-  SetFont(WFont("8.MS Sans Serif"));
-  SetBackColor(kPathBackground);
-  SetName("Form2");
-  AttachControls();
-  DecorateControls();
-  BindControlEvents();
-  SetTabOrder();
-  OnFormCreated();
-  SetVisible(true);
-  return false;
-}
-
-bool __Form2_Base::OnClose() {
-  return CloseWindow();
-}
-
-bool __Form2_Base::OnDestroy() {
-  UnbindControlEvents();
-  DeleteControls();
-  return false;
 }
 
 void __Form2_Base::CreateControls() {
@@ -137,11 +103,4 @@ void __Form2_Base::DeleteControls() {
   // A deleted timer is stopped.
   for (const auto& slot : kTimers) slot.remove(*this);
   ForEachControlSlot([this](const auto& slot) { slot.remove(*this); });
-}
-
-void __Form2_Base::SetTabOrder() {
-  std::vector<int> ids;
-  ForEachControlSlot([&ids](const auto& slot) { ids.push_back(slot.id); });
-  std::ranges::sort(ids);
-  SetControlOrder(ids);
 }

@@ -4,16 +4,13 @@
 #include <memory>
 
 #include "wcontrols.h"
-#include "wform.h"
+#include "wtemplate_form.h"
 #include "wtimer.h"
 
-class __Form2_Base : public WModelessDialog {
+class __Form2_Base : public WTemplateForm {
  public:
   __Form2_Base();
   ~__Form2_Base() override;
-
-  // Creates the window from ID_Form2, owned by `owner`; false if it is already open.
-  bool Create(WForm* owner);
 
   // The label of cell `k` (1 .. 28), or nullptr while there is no window.
   WLabel* cell(int k) const;
@@ -34,20 +31,9 @@ class __Form2_Base : public WModelessDialog {
   std::unique_ptr<WLabel> label_titel2;
   std::unique_ptr<WTimer> timer_fast;
 
- protected:
-  // Sets the keyboard and stacking order of the controls: ascending template id.
-  virtual void SetTabOrder();
-  // The derived form's share of set-up and tear-down.
-  virtual void BindControlEvents() = 0;
-  virtual void UnbindControlEvents() = 0;
-  virtual void OnFormCreated() = 0;
-
  private:
-  bool OnCreate();
-  bool OnClose();
-  bool OnDestroy();
-  void CreateControls();
-  void AttachControls();
-  void DecorateControls();
-  void DeleteControls();
+  void CreateControls() override;
+  void AttachControls() override;
+  void DecorateControls() override;
+  void DeleteControls() override;
 };
