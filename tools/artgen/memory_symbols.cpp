@@ -102,11 +102,9 @@ void draw_cylinder(QPainter& painter, QRectF body, double cap_height, const QCol
   side.arcTo(bottom_cap, 180, 180);
   side.lineTo(body.topRight());
   side.closeSubpath();
-  cast_shadow(painter, side.united([&] {
-    QPainterPath cap;
-    cap.addEllipse(top_cap);
-    return cap;
-  }()));
+  QPainterPath lid_outline;
+  lid_outline.addEllipse(top_cap);
+  cast_shadow(painter, side.united(lid_outline));
 
   QLinearGradient round(body.left(), 0, body.right(), 0);
   round.setColorAt(0.0, lit(colour, 0.3));
