@@ -5,6 +5,9 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
+#include <cstdlib>
+#include <stdexcept>
+#include <string>
 
 #include "qt_bridge.h"
 
@@ -27,6 +30,20 @@ void ConfirmNextMessage(std::function<void(const WString&, const WString&)> insp
     box->button(QMessageBox::Ok)->click();
   });
   poll->start(0);
+}
+
+TemporaryWorkingDirectory::TemporaryWorkingDirectory()
+    : previous_(std::filesystem::current_path()) {
+  std::string pattern = (std::filesystem::temp_directory_path() / "denkfalke-XXXXXX").string();
+  if (!::mkdtemp(pattern.data())) throw std::runtime_error("no temporary directory");
+  directory_ = pattern;
+  std::filesystem::current_path(directory_);
+}
+
+TemporaryWorkingDirectory::~TemporaryWorkingDirectory() {
+  std::error_code ignored;
+  std::filesystem::current_path(previous_, ignored);
+  std::filesystem::remove_all(directory_, ignored);
 }
 
 }  // namespace wtesting

@@ -8,7 +8,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
-#include <filesystem>
 
 #include "wtesting.h"
 
@@ -24,8 +23,7 @@ QWidget* MainMenuWindow() {
 
 TEST(ApplicationClassTest, ANormalRunEndsWithExitCodeZeroWhenTheMenuIsClosed) {
   // The menu hands its choice over through a file in the working directory.
-  const auto previous_directory = std::filesystem::current_path();
-  std::filesystem::current_path(std::filesystem::temp_directory_path());
+  wtesting::TemporaryWorkingDirectory directory;
   ApplicationClass application;
   bool welcomed = false;
   wtesting::ConfirmNextMessage(
@@ -49,5 +47,4 @@ TEST(ApplicationClassTest, ANormalRunEndsWithExitCodeZeroWhenTheMenuIsClosed) {
   EXPECT_TRUE(welcomed);
   EXPECT_EQ(exit_code, 0);
   EXPECT_EQ(application.MainForm(), nullptr);
-  std::filesystem::current_path(previous_directory);
 }

@@ -3,7 +3,6 @@
 #include "form1.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <QPushButton>
 #include <QTest>
@@ -19,22 +18,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Runs each test in a directory of its own, where the menu writes its hand-off file.
 class Form1Test : public testing::Test {
  protected:
-  void SetUp() override {
-    previous_directory = fs::current_path();
-    directory = fs::temp_directory_path() / ("form1_test_" + std::to_string(::getpid()));
-    fs::remove_all(directory);
-    fs::create_directories(directory);
-    fs::current_path(directory);
-  }
-
   void TearDown() override {
     form.Destroy();
     wtesting::FlushDestroyedWindows();
-    fs::current_path(previous_directory);
-    fs::remove_all(directory);
   }
 
   // Creates the menu and confirms the welcome message, recording what the labels showed
@@ -59,8 +47,8 @@ class Form1Test : public testing::Test {
     return std::string(std::istreambuf_iterator<char>(in), {});
   }
 
-  fs::path previous_directory;
-  fs::path directory;
+  // Each test has a directory of its own, where the menu writes its hand-off file.
+  wtesting::TemporaryWorkingDirectory directory;
   Form1 form;
   WString welcome_caption, welcome_text;
   bool window_visible_during_welcome = false;

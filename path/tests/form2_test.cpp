@@ -3,7 +3,6 @@
 #include "form2.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <QTest>
 #include <QWidget>
@@ -35,19 +34,9 @@ QPoint HomeOfSlot(int slot) {
 
 class Form2Test : public testing::Test {
  protected:
-  void SetUp() override {
-    previous_directory = fs::current_path();
-    directory = fs::temp_directory_path() / ("form2_test_" + std::to_string(::getpid()));
-    fs::remove_all(directory);
-    fs::create_directories(directory);
-    fs::current_path(directory);
-  }
-
   void TearDown() override {
     form.Destroy();
     wtesting::FlushDestroyedWindows();
-    fs::current_path(previous_directory);
-    fs::remove_all(directory);
   }
 
   void Open(const char* variant) {
@@ -67,8 +56,7 @@ class Form2Test : public testing::Test {
     return form.cell(k)->native()->palette().color(QPalette::Window);
   }
 
-  fs::path previous_directory;
-  fs::path directory;
+  wtesting::TemporaryWorkingDirectory directory;  // where the hand-off file goes
   VariantHandOff hand_off;
   Form2 form{hand_off};
 };

@@ -1,11 +1,11 @@
 // The artwork generator's shared drawing and saving helpers.
 #pragma once
 
+#include <QImage>
 #include <QPainter>
 #include <QPoint>
 #include <QSize>
 #include <QString>
-
 #include <functional>
 
 namespace artgen {
@@ -13,6 +13,10 @@ namespace artgen {
 // Paints in the picture's own pixel coordinates; the painter is already scaled
 // for the double-size copy, so a drawing routine never needs to know which one it draws.
 using Drawing = std::function<void(QPainter&)>;
+
+// The picture `draw` paints at `size`, rendered `scale` times as large on a transparent image
+// with antialiasing on.
+QImage render(QSize size, int scale, const Drawing& draw);
 
 // Writes `<dir>/<name>.png` at `size` and `<dir>/<name>@2x.png` at twice that size,
 // both drawn by `draw` on a transparent image with antialiasing on.

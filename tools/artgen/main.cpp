@@ -2,14 +2,11 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
-
 #include <cstdio>
 
 #include "artgen.h"
 
 namespace artgen {
-
-namespace {
 
 QImage render(QSize size, int scale, const Drawing& draw) {
   QImage image(size * scale, QImage::Format_ARGB32);
@@ -22,6 +19,8 @@ QImage render(QSize size, int scale, const Drawing& draw) {
   painter.end();
   return image;
 }
+
+namespace {
 
 void save(const QImage& image, const QString& path) {
   if (!image.save(path, "PNG")) {

@@ -23,17 +23,6 @@ constexpr int kLabel = 18;
 constexpr QSize kCell(88 * kScale, 82 * kScale);
 constexpr int kPointerScale = 4;
 
-QImage render(QSize size, int scale, const Drawing& draw) {
-  QImage image(size * scale, QImage::Format_ARGB32);
-  image.fill(Qt::transparent);
-  QPainter painter(&image);
-  painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform |
-                         QPainter::TextAntialiasing);
-  painter.scale(scale, scale);
-  draw(painter);
-  return image;
-}
-
 QFont sheet_font(int pixels, bool bold) {
   QFont font("Liberation Sans");
   font.setPixelSize(pixels);
